@@ -10,6 +10,9 @@ namespace forms {
 
 class TForm;
 
+// The kinds of modal box the program can show.
+enum class TPresenter { ApplicationMessageBox, PlainMessage, About };
+
 class THost {
 public:
     virtual ~THost() = default;

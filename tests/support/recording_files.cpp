@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-os::FileHandle RecordingFiles::OpenExistingShared(const std::string& path) { return inner_.OpenExistingShared(path); }
+os::FileHandle RecordingFiles::OpenExistingShared(const std::string& path) {
+    PathsOpened.push_back(path);
+    return inner_.OpenExistingShared(path);
+}
 
 std::uint64_t RecordingFiles::Size(os::FileHandle file) { return inner_.Size(file); }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "os/file_access.h"
@@ -18,6 +19,7 @@ public:
     std::size_t ReadAt(os::FileHandle file, std::uint64_t offset, void* buffer, std::size_t count) override;
     void Close(os::FileHandle file) override;
 
+    std::vector<std::string> PathsOpened;
     std::vector<std::int64_t> RecordsRead;
     std::size_t BytesAsked = 0;
     // When set, the next reads (or closes) fail with this OS error code.

@@ -20,6 +20,7 @@ void THeadlessHost::ShowForm(TForm& form) {
 void THeadlessHost::Record(TPresenter presenter, const std::string& text, const std::string& caption,
                            TMessageFlags flags) {
     Boxes.push_back({presenter, text, caption, flags, Shown != nullptr});
+    if (OnBox) OnBox(Boxes.back());
 }
 
 int THeadlessHost::MessageBox(const std::string& text, const std::string& caption, TMessageFlags flags) {
@@ -50,6 +51,10 @@ void THeadlessHost::Type(const std::string& keys) {
 bool THeadlessHost::PressShortCut(TShortCut shortCut) { return Shown && DeliverShortCut(*Shown, shortCut); }
 
 void THeadlessHost::Click(TMenuItem& item) { DeliverMenuClick(item); }
+
+void THeadlessHost::ClickInto(TControl& control) {
+    if (TForm* form = control.ParentForm(); form && control.CanTakeFocus()) form->SetActiveControl(&control);
+}
 
 void THeadlessHost::CloseWindow() {
     if (Shown) DeliverClose(*Shown);

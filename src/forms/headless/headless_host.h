@@ -2,6 +2,7 @@
 // at once, runs events synchronously and lets tests drive the forms.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,6 @@ namespace forms {
 
 class TEdit;
 class TMenuItem;
-
-enum class TPresenter { ApplicationMessageBox, PlainMessage, About };
 
 struct TRecordedBox {
     TPresenter Presenter;
@@ -40,9 +39,13 @@ public:
     void Type(const std::string& keys);
     bool PressShortCut(TShortCut shortCut);
     void Click(TMenuItem& item);
+    // A click into a control gives it the focus, if it takes it.
+    void ClickInto(TControl& control);
     void CloseWindow();
 
     std::vector<TRecordedBox> Boxes;
+    // Runs while a box is up, before it is answered: what the player sees then.
+    std::function<void(const TRecordedBox&)> OnBox;
     std::vector<std::string> AboutIcons;
     TForm* Shown = nullptr;
     int TimesShown = 0;
