@@ -18,13 +18,16 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Run() {
-    if (mainForm_) {
-        Dispatch([this] {
-            if (mainForm_->OnShow) mainForm_->OnShow(mainForm_);
-        });
-        if (!terminated_) host_.ShowForm(*mainForm_);
-    }
+    ShowMainForm();
     if (!terminated_) host_.RunLoop();
+}
+
+void TApplication::ShowMainForm() {
+    if (!mainForm_) return;
+    Dispatch([this] {
+        if (mainForm_->OnShow) mainForm_->OnShow(mainForm_);
+    });
+    if (!terminated_) host_.ShowForm(*mainForm_);
 }
 
 void TApplication::Terminate() {

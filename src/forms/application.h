@@ -42,6 +42,9 @@ public:
     // the terminate request is taken. When OnShow already asked to
     // terminate, the form is never shown.
     void Run();
+    // The first half of Run: OnShow, then the form on screen unless OnShow
+    // asked to terminate.
+    void ShowMainForm();
     void Terminate();
     bool Terminated() const { return terminated_; }
 

@@ -7,13 +7,16 @@
 
 namespace forms {
 
-enum class TTextPlacement { Centred, TopLeft };
+enum class TTextPlacement {
+    Centred,  // clipped to the rectangle
+    TopLeft,  // a label's: the whole text shows, as if the label fitted it
+};
 
 class TCanvas {
 public:
     virtual ~TCanvas() = default;
     virtual void FillRect(const TRect& rect, TColor color) = 0;
-    // Text without a background of its own, clipped to the rectangle.
+    // Text without a background of its own.
     virtual void DrawText(const TRect& rect, const std::string& text, const TFont& font,
                           TTextPlacement placement) = 0;
 };

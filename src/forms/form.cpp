@@ -7,6 +7,8 @@ namespace forms {
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
 
 TForm::~TForm() {
+    // The view may outlive the form: it must let go of it now.
+    if (view_) view_->Forget(*this);
     view_ = nullptr;
     activeControl_ = nullptr;
     DestroyComponents();

@@ -14,6 +14,7 @@ namespace {
 class WordFileTest : public ::testing::Test {
 protected:
     TempDir dir;
+    RecordingFiles recording;  // outlives `file`, which TearDown closes through it
     TWordFile file;
     std::int32_t count = -1;
 
@@ -86,17 +87,15 @@ TEST_F(WordFileTest, LineEndsOfTwoBytesShiftEveryRecord) {
 }
 
 TEST_F(WordFileTest, ANegativeIndexReadsNothing) {
-    RecordingFiles files;
-    Open(dir.Write("f", "crane\n"), files);
+    Open(dir.Write("f", "crane\n"), recording);
     std::string word;
     EXPECT_FALSE(ReadWordRecord(file, -1, word));
-    EXPECT_TRUE(files.RecordsRead.empty());
+    EXPECT_TRUE(recording.RecordsRead.empty());
 }
 
 TEST_F(WordFileTest, OsErrorDuringAReadIsAnIoErrorWithItsCode) {
-    RecordingFiles files;
-    Open(dir.Write("f", "crane\n"), files);
-    files.FailReadsWith = EIO;
+    Open(dir.Write("f", "crane\n"), recording);
+    recording.FailReadsWith = EIO;
     std::string word;
     try {
         ReadWordRecord(file, 0, word);
@@ -105,7 +104,7 @@ TEST_F(WordFileTest, OsErrorDuringAReadIsAnIoErrorWithItsCode) {
         EXPECT_EQ(error.ErrorCode, EIO);
         EXPECT_NE(std::string(error.what()).find(std::to_string(EIO)), std::string::npos) << error.what();
     }
-    EXPECT_EQ(files.RecordsRead.size(), 1u) << "no further call after the failure";
+    EXPECT_EQ(recording.RecordsRead.size(), 1u) << "no further call after the failure";
 }
 
 TEST_F(WordFileTest, OsErrorDuringCloseIsAnIoErrorAndTheFileIsClosed) {
@@ -135,13 +134,12 @@ TEST_F(WordFileTest, FilesPastTwoGibibytesAreReadWithWidePositions) {
     const std::string path = dir.Write("big", "");
     const std::uint64_t records = (std::uint64_t{3} << 30) / 6;  // 3 GiB
     std::filesystem::resize_file(path, records * 6);
-    RecordingFiles files;
-    Open(path, files);
+    Open(path, recording);
     EXPECT_EQ(count, static_cast<std::int32_t>(records));
     std::string word = "x";
     ASSERT_TRUE(ReadWordRecord(file, count - 1, word));
     EXPECT_EQ(word, "") << "a sparse file reads as NULs";
-    EXPECT_EQ(files.RecordsRead.back(), static_cast<std::int64_t>(records - 1));
+    EXPECT_EQ(recording.RecordsRead.back(), static_cast<std::int64_t>(records - 1));
 }
 
 TEST_F(WordFileTest, FilesWithMoreRecordsThanAnIndexReachesAreRefused) {

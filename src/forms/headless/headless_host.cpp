@@ -10,6 +10,10 @@ THeadlessHost::~THeadlessHost() {
     if (Shown && Shown->View() == this) Shown->SetView(nullptr);
 }
 
+void THeadlessHost::Forget(TControl& control) {
+    if (&control == Shown) Shown = nullptr;
+}
+
 void THeadlessHost::ShowForm(TForm& form) {
     Shown = &form;
     ++TimesShown;

@@ -55,7 +55,7 @@ public:
 
 private:
     void Repaint() override { ++Repaints; }
-    void Forget(TControl&) override {}
+    void Forget(TControl& control) override;
     void FocusChanged() override {}
     void Record(TPresenter presenter, const std::string& text, const std::string& caption, TMessageFlags flags);
 };

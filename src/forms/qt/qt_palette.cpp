@@ -1,0 +1,36 @@
+#include "forms/qt/qt_palette.h"
+
+#include <QFontDatabase>
+
+namespace forms {
+
+QColor ToQColor(TColor color, const QPalette& system) {
+    switch (color) {
+        case clGreen: return QColor(0, 128, 0);
+        case clYellow: return QColor(255, 255, 0);
+        case clBtnFace: return system.color(QPalette::Active, QPalette::Button);
+        case clBtnShadow: return system.color(QPalette::Active, QPalette::Dark);
+        case clBtnHighlight: return system.color(QPalette::Active, QPalette::Light);
+        case clBtnText: return system.color(QPalette::Active, QPalette::ButtonText);
+        case clWindow: return system.color(QPalette::Active, QPalette::Base);
+        case clWindowText: return system.color(QPalette::Active, QPalette::WindowText);
+    }
+    return system.color(QPalette::Active, QPalette::Button);
+}
+
+QFont ToQFont(const TFont& font) {
+    QFont result;
+    // "System" is a bold sans-serif face on the platform the layout was
+    // drawn for; the desktop's own sans-serif face, bold, stands in for it.
+    if (font.Name == "System") {
+        result = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        result.setBold(true);
+    } else {
+        result.setFamily(QString::fromStdString(font.Name));
+        result.setBold(font.Bold);
+    }
+    result.setPixelSize(font.Height < 0 ? -font.Height : font.Height * 3 / 4);
+    return result;
+}
+
+}  // namespace forms

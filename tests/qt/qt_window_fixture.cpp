@@ -1,0 +1,66 @@
+#include "qt/qt_window_fixture.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+void QtWindowFixture::Start(const std::vector<std::string>& answers) {
+    dir.WriteRecords(DictionaryFileName, {"ab1de", "apple", "build", "crane", "eerie", "level", "paper", "react",
+                                          "slate", "trace"});
+    dir.WriteRecords(AnswersFileName, answers);
+    application.emplace(*QtTestHost);
+    application->Title = "Plimbor";
+    application->CreateForm(form);
+    form->WordFileDirectory = dir.Path("");
+    form->Clock = [] { return 1234u; };
+    application->ShowMainForm();
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* candidate = dynamic_cast<forms::QtFormWindow*>(widget); candidate && candidate->Form() == form)
+            window = candidate;
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+void QtWindowFixture::TearDown() {
+    if (form) {
+        forms::TCloseAction action = forms::caHide;
+        form->FormClose(form, action);
+    }
+    application.reset();
+    QApplication::processEvents();
+}
+
+std::vector<TSeenBox> QtWindowFixture::AnsweringBoxes(const std::function<void()>& action,
+                                                      const std::function<void()>& whileUp) {
+    std::vector<TSeenBox> seen;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        seen.push_back({box->windowTitle(), box->text(), box->icon(), !box->iconPixmap().isNull(),
+                        box->windowModality() == Qt::ApplicationModal, box->parentWidget()});
+        if (whileUp) whileUp();
+        box->button(QMessageBox::Ok)->click();
+    });
+    timer.start();
+    action();
+    timer.stop();
+    return seen;
+}
+
+QPoint CellCorner(int row, int column) { return {8 + 16 + 40 * column, 8 + 16 + 40 * row}; }
+
+QPoint KeyCorner(char letter) {
+    const int k = letter - 'A';
+    return {240 + 16 + 25 * (k % 7), 8 + 16 + 25 * (k / 7)};
+}
+
+int InkPixels(const QImage& image, QPoint corner, int size, QRgb fill) {
+    int ink = 0;
+    for (int y = corner.y() + 4; y < corner.y() + size - 4; ++y)
+        for (int x = corner.x() + 4; x < corner.x() + size - 4; ++x) ink += image.pixel(x, y) != fill;
+    return ink;
+}
