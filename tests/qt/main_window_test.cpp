@@ -93,8 +93,28 @@ TEST_F(MainWindowTest, TheMenuCarriesAccessKeysAndTheShortcut) {
     EXPECT_EQ(game[1]->text(), "E&xit");
     EXPECT_EQ(bar[1]->menu()->actions().at(0)->text(), "&About...");
 
-    game[1]->trigger();
-    EXPECT_TRUE(application->Terminated()) << "the items reach their handlers";
+    form->InputEdit->SetText("AB");
+    QTest::keyClick(window, Qt::Key_F2);
+    EXPECT_EQ(form->InputEdit->Text(), "") << "F2 starts a new game";
+
+    // Alt+G opens the Game menu, N then chooses New Game, X Exit.
+    form->InputEdit->SetText("AB");
+    QTest::keyClick(window, Qt::Key_G, Qt::AltModifier);
+    QApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr) << "Alt+G opens the Game menu";
+    QTest::keyClick(popup, Qt::Key_N);
+    QApplication::processEvents();
+    EXPECT_EQ(form->InputEdit->Text(), "");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    QTest::keyClick(window, Qt::Key_G, Qt::AltModifier);
+    QApplication::processEvents();
+    popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(popup, Qt::Key_X);
+    QApplication::processEvents();
+    EXPECT_TRUE(application->Terminated()) << "E&xit answers to X";
 }
 
 TEST_F(MainWindowTest, BoxesAreModalWithTheirCaptionTextAndIcon) {
