@@ -1,6 +1,7 @@
 #include "forms/qt/qt_palette.h"
 
 #include <QFontDatabase>
+#include <cstdlib>
 
 namespace forms {
 
@@ -29,7 +30,9 @@ QFont ToQFont(const TFont& font) {
         result.setFamily(QString::fromStdString(font.Name));
         result.setBold(font.Bold);
     }
-    result.setPixelSize(font.Height < 0 ? -font.Height : font.Height * 3 / 4);
+    // A negative height is the character height; a positive one adds the
+    // leading, which Qt's pixel size leaves out, so both read as the size.
+    result.setPixelSize(std::abs(font.Height));
     return result;
 }
 
