@@ -32,25 +32,6 @@ void QtWindowFixture::TearDown() {
     QApplication::processEvents();
 }
 
-std::vector<TSeenBox> QtWindowFixture::AnsweringBoxes(const std::function<void()>& action,
-                                                      const std::function<void()>& whileUp) {
-    std::vector<TSeenBox> seen;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        seen.push_back({box->windowTitle(), box->text(), box->icon(), !box->iconPixmap().isNull(),
-                        box->windowModality() == Qt::ApplicationModal, box->parentWidget()});
-        if (whileUp) whileUp();
-        box->button(QMessageBox::Ok)->click();
-    });
-    timer.start();
-    action();
-    timer.stop();
-    return seen;
-}
-
 QPoint CellCorner(int row, int column) { return {8 + 16 + 40 * column, 8 + 16 + 40 * row}; }
 
 QPoint KeyCorner(char letter) {

@@ -12,19 +12,9 @@
 #include "forms/application.h"
 #include "forms/qt/qt_form_window.h"
 #include "forms/qt/qt_host.h"
+#include "qt_support/message_boxes.h"
 #include "support/temp_dir.h"
 #include "ui/main_form.h"
-
-extern forms::THost* QtTestHost;
-
-struct TSeenBox {
-    QString Title;
-    QString Text;
-    QMessageBox::Icon Icon = QMessageBox::NoIcon;
-    bool HasPixmap = false;
-    bool ApplicationModal = false;
-    QWidget* Owner = nullptr;
-};
 
 class QtWindowFixture : public ::testing::Test {
 protected:
@@ -39,11 +29,6 @@ protected:
     QLineEdit* Input() const { return window->NativeEdit(form->InputEdit); }
     QImage Grab() const { return window->ClientArea()->grab().toImage(); }
     QRgb System(QPalette::ColorRole role) const { return window->ClientArea()->palette().color(QPalette::Active, role).rgb(); }
-
-    // Runs `action`, answering every message box that comes up with OK;
-    // `whileUp` sees the screen while each box is still up.
-    std::vector<TSeenBox> AnsweringBoxes(const std::function<void()>& action,
-                                         const std::function<void()>& whileUp = {});
 };
 
 // Client-area corner of the board cell and of a letter key.

@@ -9,6 +9,18 @@
 
 namespace forms {
 
+namespace {
+
+Qt::Key KeyOfCharacter(char key) {
+    switch (key) {
+        case KeyBackspace: return Qt::Key_Backspace;
+        case KeyEnter: return Qt::Key_Return;
+        default: return Qt::Key_unknown;  // the box inserts the key's text
+    }
+}
+
+}  // namespace
+
 QValidator::State QtTypedCharacterValidator::validate(QString& input, int&) const {
     for (QChar& c : input) {
         if (c.unicode() > 0xFF) return Invalid;
@@ -49,10 +61,12 @@ void QtEdit::Sync(const QRect& area, bool shown) {
 }
 
 void QtEdit::keyPressEvent(QKeyEvent* event) {
-    // What reaches the handler is the one byte the key types, if any.
+    // What reaches the handler is the one byte the key types, if any: not
+    // Delete, which edits, nor an Alt combination, which belongs to the menu.
     char key = 0;
     bool types = false;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (event->key() == Qt::Key_Delete || (event->modifiers() & Qt::AltModifier)) {
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         key = KeyEnter;
         types = true;
     } else if (const QString text = event->text(); text.size() == 1 && text[0].unicode() <= 0xFF) {
@@ -60,11 +74,19 @@ void QtEdit::keyPressEvent(QKeyEvent* event) {
         types = true;
     }
     if (types && edit_) {
+        const char typed = key;
         const QPointer<QtEdit> alive(this);
         const bool goOn = DeliverKeyPress(*edit_, key);
         if (!alive || !edit_) return;
         if (!goOn) {
             event->accept();
+            return;
+        }
+        if (key != typed) {
+            // The handler put another key in the typed one's place.
+            QKeyEvent replacement(QEvent::KeyPress, KeyOfCharacter(key), Qt::NoModifier,
+                                  QString(QChar(static_cast<unsigned char>(key))));
+            QLineEdit::keyPressEvent(&replacement);
             return;
         }
     }

@@ -35,6 +35,9 @@ QMessageBox::Icon ToQtIcon(TMessageIcon icon) {
 class QtHost final : public THost {
 public:
     QtHost(int& argc, char** argv) : application_(argc, argv) {
+        // Only the program's terminate request ends the loop, not the last
+        // window, which may be a box, closing.
+        QApplication::setQuitOnLastWindowClosed(false);
         if (QFile::exists(IconPath("MAINICON"))) QApplication::setWindowIcon(QIcon(IconPath("MAINICON")));
     }
 
@@ -59,10 +62,13 @@ public:
     }
 
     void RunLoop() override {
-        if (quitPosted_) return;
-        loopRunning_ = true;
-        QApplication::exec();
-        loopRunning_ = false;
+        if (!quitPosted_) {
+            loopRunning_ = true;
+            QApplication::exec();
+            loopRunning_ = false;
+        }
+        // The quit is taken: a later loop runs until a quit is posted again.
+        quitPosted_ = false;
     }
 
     void PostQuit() override {

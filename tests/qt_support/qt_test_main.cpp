@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "qt/qt_window_fixture.h"
+#include "qt_support/message_boxes.h"
 
 forms::THost* QtTestHost = nullptr;
 
