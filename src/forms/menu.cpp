@@ -17,4 +17,14 @@ TMenuItem* TMenuItem::FindShortCut(TShortCut shortCut) {
     return nullptr;
 }
 
+TMenuItem* AddMenuItem(TComponent* owner, TMenuItem* parent, const std::string& caption, TNotifyEvent onClick,
+                       TShortCut shortCut) {
+    auto* item = new TMenuItem(owner);
+    item->Caption = caption;
+    item->ShortCut = shortCut;
+    item->OnClick = std::move(onClick);
+    parent->Add(item);
+    return item;
+}
+
 }  // namespace forms

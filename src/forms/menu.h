@@ -38,6 +38,10 @@ private:
     std::vector<TMenuItem*> items_;
 };
 
+// Creates an item owned by `owner` and adds it last under `parent`.
+TMenuItem* AddMenuItem(TComponent* owner, TMenuItem* parent, const std::string& caption, TNotifyEvent onClick = {},
+                       TShortCut shortCut = 0);
+
 class TMainMenu : public TComponent {
 public:
     explicit TMainMenu(TComponent* owner) : TComponent(owner), Items(new TMenuItem(this)) {}

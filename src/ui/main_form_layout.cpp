@@ -28,17 +28,6 @@ TPanel* NewPanel(TComponent* owner, TWinControl* parent, const char* name, TRect
     return panel;
 }
 
-TMenuItem* NewMenuItem(TComponent* owner, TMenuItem* parent, const char* name, const char* caption,
-                       TNotifyEvent onClick = {}, TShortCut shortCut = 0) {
-    auto* item = new TMenuItem(owner);
-    item->Name = name;
-    item->Caption = caption;
-    item->ShortCut = shortCut;
-    item->OnClick = std::move(onClick);
-    parent->Add(item);
-    return item;
-}
-
 }  // namespace
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner), Clock(os::UtcMillisecondsOfDay) {
@@ -85,14 +74,17 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner), Clock(os::UtcMillisecond
 
     MainMenu = new TMainMenu(this);
     MainMenu->Name = "MainMenu";
-    GameMenuItem = NewMenuItem(this, MainMenu->Items, "GameMenuItem", "&Game");
-    NewGameMenuItem = NewMenuItem(this, GameMenuItem, "NewGameMenuItem", "&New Game",
+    GameMenuItem = AddMenuItem(this, MainMenu->Items, "&Game");
+    GameMenuItem->Name = "GameMenuItem";
+    NewGameMenuItem = AddMenuItem(this, GameMenuItem, "&New Game",
                                   [this](TObject* sender) { NewGameMenuItemClick(sender); }, VK_F2);
-    ExitMenuItem = NewMenuItem(this, GameMenuItem, "ExitMenuItem", "E&xit",
-                               [this](TObject* sender) { ExitMenuItemClick(sender); });
-    HelpMenuItem = NewMenuItem(this, MainMenu->Items, "HelpMenuItem", "&Help");
-    AboutMenuItem = NewMenuItem(this, HelpMenuItem, "AboutMenuItem", "&About...",
-                                [this](TObject* sender) { AboutMenuItemClick(sender); });
+    NewGameMenuItem->Name = "NewGameMenuItem";
+    ExitMenuItem = AddMenuItem(this, GameMenuItem, "E&xit", [this](TObject* sender) { ExitMenuItemClick(sender); });
+    ExitMenuItem->Name = "ExitMenuItem";
+    HelpMenuItem = AddMenuItem(this, MainMenu->Items, "&Help");
+    HelpMenuItem->Name = "HelpMenuItem";
+    AboutMenuItem = AddMenuItem(this, HelpMenuItem, "&About...", [this](TObject* sender) { AboutMenuItemClick(sender); });
+    AboutMenuItem->Name = "AboutMenuItem";
     Menu = MainMenu;
 }
 

@@ -19,16 +19,6 @@ TPanel* NewPanel(TForm& form, TWinControl* parent, TRect bounds, TBevelCut outer
     return panel;
 }
 
-TMenuItem* NewItem(TForm& form, TMenuItem* parent, const char* caption, TNotifyEvent onClick = {},
-                   TShortCut shortCut = 0) {
-    auto* item = new TMenuItem(&form);
-    item->Caption = caption;
-    item->ShortCut = shortCut;
-    item->OnClick = std::move(onClick);
-    parent->Add(item);
-    return item;
-}
-
 }  // namespace
 
 TTestForm::TTestForm(TComponent* owner) : TForm(owner) {
@@ -67,15 +57,15 @@ TTestForm::TTestForm(TComponent* owner) : TForm(owner) {
     Edit->SetParent(EditFrame);
 
     MainMenu = new TMainMenu(this);
-    TMenuItem* game = NewItem(*this, MainMenu->Items, "&Game");
-    NewGameItem = NewItem(
-        *this, game, "&New Game",
+    TMenuItem* game = AddMenuItem(this, MainMenu->Items, "&Game");
+    NewGameItem = AddMenuItem(
+        this, game, "&New Game",
         [this](TObject*) {
             ++NewGameClicks;
             if (NewGameThrows) throw std::runtime_error("boom");
         },
         VK_F2);
-    ExitItem = NewItem(*this, game, "E&xit", [](TObject*) { Application->Terminate(); });
+    ExitItem = AddMenuItem(this, game, "E&xit", [](TObject*) { Application->Terminate(); });
     Menu = MainMenu;
 }
 
